@@ -13,7 +13,7 @@ bool InDeviceImage(int block, int entry) {
   return block >= 0 && block < kModuleCount && entry >= 0 && entry < kDeviceEntries;
 }
 
-}  // namespace
+} // namespace
 
 ParameterModel::ParameterModel() = default;
 
@@ -25,8 +25,7 @@ std::int32_t ParameterModel::Value(ParamAddress a) const {
 
 void ParameterModel::SetValue(ParamAddress a, std::int32_t v) {
   if (!InParameterImage(a)) return;
-  m_ParameterImage[static_cast<std::size_t>(ModuleOf(a))][static_cast<std::size_t>(SlotOf(a))] =
-      v;
+  m_ParameterImage[static_cast<std::size_t>(ModuleOf(a))][static_cast<std::size_t>(SlotOf(a))] = v;
 }
 
 std::int32_t ParameterModel::DeviceValue(int block, int entry) const {
@@ -73,4 +72,4 @@ void ParameterModel::ApplyDeviceImage() {
   }
 }
 
-}  // namespace fenwave
+} // namespace fenwave
