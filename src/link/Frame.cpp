@@ -7,7 +7,8 @@ namespace fenwave {
 std::uint8_t FrameCheck(std::uint8_t type, std::uint8_t addressHigh, std::uint8_t addressLow,
                         std::span<const std::uint8_t> payload) {
   unsigned sum = kFrameHeader0 + type + addressHigh + addressLow;
-  for (const std::uint8_t b : payload) sum += b;
+  for (const std::uint8_t b : payload)
+    sum += b;
   return static_cast<std::uint8_t>((sum & 0xFFu) ^ kFrameHeader1);
 }
 

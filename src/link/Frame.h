@@ -20,8 +20,8 @@ inline constexpr std::uint8_t kFrameRead = 0xA0;   // FrameType: read request
 inline constexpr std::uint8_t kAckHeader = 0xFE;
 inline constexpr std::uint8_t kAckTaken = 0xBB;
 inline constexpr std::uint8_t kAckTakenAlt = 0xAA;
-inline constexpr std::size_t kMaxPayload = 251;     // LEN is one byte: N + 4 ≤ 255
-inline constexpr std::size_t kFrameOverhead = 7;    // header, LEN, type, address, check
+inline constexpr std::size_t kMaxPayload = 251;   // LEN is one byte: N + 4 ≤ 255
+inline constexpr std::size_t kFrameOverhead = 7;  // header, LEN, type, address, check
 
 // Link-control codes sent at address 0x0930.
 inline constexpr ParamAddress kLinkControlAddress = 0x0930;

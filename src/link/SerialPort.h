@@ -17,6 +17,9 @@ class SerialPort {
   [[nodiscard]] virtual bool IsOpen() const = 0;
   // Writes the whole byte string; false when the port rejects the write.
   virtual bool Write(const Bytes& bytes) = 0;
+  // The port's description of its last failure, shown to the user when a long frame could not
+  // be written; empty when the port has none to give.
+  [[nodiscard]] virtual std::string ErrorText() const { return {}; }
 };
 
 }  // namespace fenwave

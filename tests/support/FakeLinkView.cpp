@@ -1,0 +1,10 @@
+#include "support/FakeLinkView.h"
+
+namespace fenwave::fakes {
+
+void FakeLinkView::RefreshControls(int which) {
+  refreshes.push_back(which);
+  if (onRefresh) onRefresh(which);
+}
+
+}  // namespace fenwave::fakes
