@@ -4,6 +4,7 @@ namespace fenwave {
 namespace {
 
 constexpr std::array<int, 3> kIntervalsMs = {1000, 100, 20};
+constexpr std::array<const char*, 3> kNames = {"Timer1", "Timer2", "HoldTimer"};
 
 std::size_t IndexOf(LinkTimer timer) { return static_cast<std::size_t>(timer); }
 
@@ -11,6 +12,9 @@ std::size_t IndexOf(LinkTimer timer) { return static_cast<std::size_t>(timer); }
 
 QtLinkTimers::QtLinkTimers(QObject* parent) : QObject(parent) {
   for (std::size_t i = 0; i < m_Timers.size(); ++i) {
+    // Named children, so the window that holds them finds them like its other parts.
+    m_Timers[i].setParent(this);
+    m_Timers[i].setObjectName(QString::fromLatin1(kNames[i]));
     m_Timers[i].setInterval(kIntervalsMs[i]);
     m_Timers[i].setTimerType(Qt::PreciseTimer);
     connect(&m_Timers[i], &QTimer::timeout, this, [this, i] {

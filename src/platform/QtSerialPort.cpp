@@ -18,7 +18,7 @@ bool QtSerialPort::Open(const std::string& name) {
   m_Port.setStopBits(QSerialPort::OneStop);
   m_Port.setFlowControl(QSerialPort::NoFlowControl);
   if (!m_Port.open(QIODevice::ReadWrite)) {
-    m_Port.clearError();
+    TakeError();
     return false;
   }
   // A pseudo-terminal (the simulated device) has no modem lines: asserting them fails with
@@ -41,11 +41,19 @@ bool QtSerialPort::Write(const Bytes& bytes) {
   if (!m_Port.isOpen()) return false;
   const auto size = static_cast<qint64>(bytes.size());
   const qint64 written = m_Port.write(reinterpret_cast<const char*>(bytes.data()), size);
-  if (written != size) {
-    m_Port.clearError();
+  // QSerialPort only buffers a write; the bytes would leave when the event loop next turns,
+  // which may be milliseconds later while a control handler runs. Flushing hands them to the
+  // driver now, and a port that refuses them says so here instead of never.
+  if (written != size || !m_Port.flush()) {
+    TakeError();
     return false;
   }
   return true;
+}
+
+void QtSerialPort::TakeError() {
+  m_ErrorText = m_Port.errorString().toStdString();
+  m_Port.clearError();
 }
 
 void QtSerialPort::OnReadyRead() {

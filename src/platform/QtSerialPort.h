@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <string>
 
 #include "link/SerialPort.h"
 
@@ -30,12 +31,20 @@ class QtSerialPort final : public QObject, public SerialPort {
   void Close() override;
   [[nodiscard]] bool IsOpen() const override;
   bool Write(const Bytes& bytes) override;
+  [[nodiscard]] std::string ErrorText() const override { return m_ErrorText; }
+
+  // Bytes taken by Write that have not yet reached the port's driver.
+  [[nodiscard]] std::int64_t PendingWriteBytes() const { return m_Port.bytesToWrite(); }
 
  private:
   void OnReadyRead();
+  // Keeps the port's description of its failure for ErrorText and clears the error, so the
+  // next operation starts clean.
+  void TakeError();
 
   QSerialPort m_Port;
   BytesHandler m_BytesHandler;
+  std::string m_ErrorText;  // the port's own words for the last failed open or write
 };
 
 }  // namespace fenwave
