@@ -46,7 +46,7 @@ void BM_DragTickMainHighPass24(benchmark::State& state) {
     const TickPlan plan = drag.ApplyTargets(curves.Records());
     if (plan.count > 0) model.SetValue(0x0510, plan.calls[0].value);
     const auto redraw = drag.RedrawAfterChange(0x0510, model.Value(0x0510));
-    CurveDrawing d = curves.DrawCurve({5, kMain, kSurface, kLabel}, model, kNoPass);
+    DrawnCurve d = curves.DrawCurve({5, kMain, kSurface, kLabel}, model, kNoPass);
     benchmark::DoNotOptimize(move);
     benchmark::DoNotOptimize(redraw);
     benchmark::DoNotOptimize(d.points.data());
@@ -62,7 +62,7 @@ void BM_DragTickMicrophoneBand(benchmark::State& state) {
   CurveModel curves;
   (void)curves.DrawCurve({kAllRecords, kMicA, kSurface, kLabel}, model, kNoPass);
   for (auto _ : state) {
-    CurveDrawing d = curves.DrawCurve({7, kMicA, kSurface, kLabel}, model, kNoPass);
+    DrawnCurve d = curves.DrawCurve({7, kMicA, kSurface, kLabel}, model, kNoPass);
     benchmark::DoNotOptimize(d.points.data());
     benchmark::ClobberMemory();
   }
@@ -75,7 +75,7 @@ void BM_FullPageMicrophone(benchmark::State& state) {
   model.SetValue(0x0100, 40);
   CurveModel curves;
   for (auto _ : state) {
-    CurveDrawing d = curves.DrawCurve({kAllRecords, kMicA, kSurface, kLabel}, model, kNoPass);
+    DrawnCurve d = curves.DrawCurve({kAllRecords, kMicA, kSurface, kLabel}, model, kNoPass);
     benchmark::DoNotOptimize(d.points.data());
     benchmark::ClobberMemory();
   }

@@ -69,9 +69,9 @@ MarkerPosition CurveModel::Place(int marker, const EqBand& band, SurfaceSize sur
           RoundHalfEvenInt(GainToY(band.gain, surface.height) - half)};
 }
 
-CurveDrawing CurveModel::DrawCurve(const CurveRequest& request, const ParameterModel& model,
+DrawnCurve CurveModel::DrawCurve(const CurveRequest& request, const ParameterModel& model,
                                    const EqPassStates& eqPass) {
-  CurveDrawing out;
+  DrawnCurve out;
   if (request.module < 0 || request.module >= kSystem) return out;
   out.drawn = true;
   out.eqPassVisible = eqPass[static_cast<std::size_t>(request.module)] != 0;

@@ -55,7 +55,7 @@ struct ValueLabel {
   int top = 0;
 };
 
-struct CurveDrawing {
+struct DrawnCurve {
   bool drawn = false;         // false: the module has no graph and nothing changes at all
   bool eqPassVisible = false; // the "EQ PASS" overlay
   std::array<CurvePoint, kGridPoints> points{}; // the smooth curve runs through these
@@ -69,7 +69,7 @@ class CurveModel {
 public:
   // One drawing of the graph's curve: reloads the page's records, recomputes the requested ones
   // and returns everything the widgets show. The frame under the curve is FrameLines.
-  [[nodiscard]] CurveDrawing DrawCurve(const CurveRequest& request, const ParameterModel& model,
+  [[nodiscard]] DrawnCurve DrawCurve(const CurveRequest& request, const ParameterModel& model,
                                        const EqPassStates& eqPass);
 
   // The record list as the last drawing loaded it (the dragged markers' controls come from it).

@@ -87,6 +87,22 @@ PressAction MarkerDrag::Press(int markerIndex, MousePoint grab, bool startupComp
   return {PressKind::kShowFilter, record};
 }
 
+void MarkerDrag::StartFrom(const PageRecords& records, const ParameterModel& model) {
+  if (m_DraggedIndex < 0 || !m_StartupComplete) return;
+  const PageRecord& record = records.records[static_cast<std::size_t>(m_DraggedIndex)];
+  if (record.frequency.empty()) return;
+  int frequency = model.Value(record.frequency.address);
+  // The echo low-pass pane holds its LowPassScale step; the drag aims at FrequencyTable steps.
+  if (record.frequency.name == "EchoLPFrePane")
+    frequency = frequency == kLowPassOff ? kFrequencyStepMax : frequency + kLowPassTableOffset;
+  m_AppliedFrequencyStep = m_TargetFrequencyStep = frequency;
+  if (!record.gain.empty())
+    m_AppliedGainStep = m_TargetGainStep = model.Value(record.gain.address);
+  else
+    m_AppliedGainStep = m_TargetGainStep;
+  m_DragRecord = m_DraggedIndex;
+}
+
 std::optional<MarkerMove> MarkerDrag::Move(const MoveInput& input) {
   if (!m_Dragging || !m_StartupComplete || m_DraggedIndex < 0) return std::nullopt;
   const int index = m_DraggedIndex;

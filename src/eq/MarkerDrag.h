@@ -11,6 +11,7 @@
 #include "eq/Markers.h"
 #include "eq/PageRecords.h"
 #include "model/Address.h"
+#include "model/ParameterModel.h"
 
 namespace fenwave {
 
@@ -84,6 +85,10 @@ public:
   // marker drag is under way.
   [[nodiscard]] std::optional<MarkerMove> Move(const MoveInput& input);
   void Release() { m_Dragging = false; }
+  // Starts the pressed marker's drag from what its record holds now, so that every position the
+  // marker is dropped at differs from "applied" unless it is the stored value itself. Without
+  // this the steps of an earlier drag stay "applied", and a jump straight to them is never sent.
+  void StartFrom(const PageRecords& records, const ParameterModel& model);
 
   // The tick's first half: the values to apply to the drag record's controls (from the record
   // list of the last drawing). Several moves between two ticks give one application.

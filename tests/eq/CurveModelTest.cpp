@@ -51,7 +51,7 @@ TEST(DrawCurve, FlatPagesDrawTheZeroDecibelLine) {
   for (int module : {0, 1, 2, 3, 5, 7, 8}) {
     SCOPED_TRACE(module);
     CurveModel curves;
-    const CurveDrawing d = curves.DrawCurve(Request(kAllRecords, module), model, kNoPass);
+    const DrawnCurve d = curves.DrawCurve(Request(kAllRecords, module), model, kNoPass);
     ASSERT_TRUE(d.drawn);
     for (std::size_t p = 0; p < 513; ++p)
       ASSERT_EQ(d.points[p].y, 69) << "point " << p;
@@ -68,7 +68,7 @@ TEST(DrawCurve, MusicPageShowsItsTenBandMarkersOnly) {
   ParameterModel model = FlatModel();
   model.SetValue(0x0005, 204); // band 1 at 1000 Hz
   CurveModel curves;
-  const CurveDrawing d = curves.DrawCurve(Request(kAllRecords, 0), model, kNoPass);
+  const DrawnCurve d = curves.DrawCurve(Request(kAllRecords, 0), model, kNoPass);
   for (std::size_t i = 0; i < 10; ++i) {
     EXPECT_EQ(d.markers[i].visible, true) << "EP" << i + 1;
     EXPECT_TRUE(d.markers[i].position.has_value()) << "EP" << i + 1;
@@ -87,7 +87,7 @@ TEST(DrawCurve, OneRecordMovesOnlyItsOwnMarker) {
   const ParameterModel model = FlatModel();
   CurveModel curves;
   (void)curves.DrawCurve(Request(kAllRecords, 5), model, kNoPass);
-  const CurveDrawing d = curves.DrawCurve(Request(2, 5), model, kNoPass);
+  const DrawnCurve d = curves.DrawCurve(Request(2, 5), model, kNoPass);
   for (std::size_t i : {0u, 1u, 3u, 4u}) {
     EXPECT_FALSE(d.markers[i].visible.has_value()) << i;
     EXPECT_FALSE(d.markers[i].position.has_value()) << i;
@@ -106,7 +106,7 @@ TEST(DrawCurve, FiltersThatAreOffShowOffJustAboveTheirMarkersLowerEdge) {
   CurveModel curves;
   (void)curves.DrawCurve(Request(kAllRecords, 3), model, kNoPass);
 
-  const CurveDrawing high = curves.DrawCurve(Request(3, 3), model, kNoPass);
+  const DrawnCurve high = curves.DrawCurve(Request(3, 3), model, kNoPass);
   EXPECT_EQ(high.markers[15].position, (MarkerPosition{66, 57})); // 19 Hz, 0 dB
   EXPECT_EQ(high.markers[3].visible, false);                      // EP4 is no echo band
   ASSERT_TRUE(high.label.has_value());
@@ -114,7 +114,7 @@ TEST(DrawCurve, FiltersThatAreOffShowOffJustAboveTheirMarkersLowerEdge) {
   EXPECT_EQ(high.label->top, 57 + 24 - 5);
   EXPECT_EQ(high.label->left, 66 + 12 - 40);
 
-  const CurveDrawing low = curves.DrawCurve(Request(4, 3), model, kNoPass);
+  const DrawnCurve low = curves.DrawCurve(Request(4, 3), model, kNoPass);
   EXPECT_EQ(low.markers[16].position, (MarkerPosition{919, 57})); // 20600 Hz
   ASSERT_TRUE(low.label.has_value());
   EXPECT_EQ(low.label->text, "OFF");
@@ -126,7 +126,7 @@ TEST(DrawCurve, FilterThatIsOnShowsItsFrequency) {
   ParameterModel model = FlatModel();
   model.SetValue(0x0100, 10); // "23.4Hz"
   CurveModel curves;
-  const CurveDrawing d = curves.DrawCurve(Request(15, 1), model, kNoPass);
+  const DrawnCurve d = curves.DrawCurve(Request(15, 1), model, kNoPass);
   ASSERT_TRUE(d.label.has_value());
   EXPECT_EQ(d.label->text, "23.40Hz");
 }
@@ -151,7 +151,7 @@ TEST(DrawCurve, BandLabelSitsBelowAPositiveBandAndAboveANegativeOne) {
     model.SetValue(0x0006, c.gainStep);
     model.SetValue(0x0007, c.qStep);
     CurveModel curves;
-    const CurveDrawing d = curves.DrawCurve(Request(0, 0), model, kNoPass);
+    const DrawnCurve d = curves.DrawCurve(Request(0, 0), model, kNoPass);
     EXPECT_EQ(d.markers[0].position, (MarkerPosition{555, c.markerTop}));
     ASSERT_TRUE(d.label.has_value());
     EXPECT_EQ(d.label->text, c.text);
@@ -162,7 +162,7 @@ TEST(DrawCurve, BandLabelSitsBelowAPositiveBandAndAboveANegativeOne) {
 
 TEST(DrawCurve, RecordOutsideThePageLeavesTheLabelAlone) {
   CurveModel curves;
-  const CurveDrawing d = curves.DrawCurve(Request(12, 3), FlatModel(), kNoPass);
+  const DrawnCurve d = curves.DrawCurve(Request(12, 3), FlatModel(), kNoPass);
   EXPECT_TRUE(d.drawn);
   EXPECT_FALSE(d.label.has_value());
 }
@@ -259,7 +259,7 @@ TEST(DrawCurve, ModulesWithoutAGraphDrawNothingAndKeepTheRecords) {
   CurveModel curves;
   (void)curves.DrawCurve(Request(kAllRecords, 1), model, kNoPass);
   for (int module : {9, 10, -1}) {
-    const CurveDrawing d = curves.DrawCurve(Request(kAllRecords, module), model, kNoPass);
+    const DrawnCurve d = curves.DrawCurve(Request(kAllRecords, module), model, kNoPass);
     EXPECT_FALSE(d.drawn) << module;
     EXPECT_EQ(curves.Records().bandCount, 15) << module;
   }

@@ -174,6 +174,34 @@ TEST(DragTick, SeveralMovesBetweenTicksGiveOneApplication) {
   EXPECT_EQ(drag.ApplyTargets(page).count, 0u);
 }
 
+TEST(DragTick, AJumpBackToAnEarlierDragsStepIsStillApplied) {
+  ParameterModel model;
+  model.SetValue(0x0005, 100);  // music band 1 at FrequencyTable step 100 ("135.0")
+  model.SetValue(0x0006, 120);
+  const PageRecords page = LoadPageRecords(model, 0);
+  MarkerDrag drag;  // a fresh drag state counts step 0 as applied
+  (void)drag.Press(0, kBandGrab, true, 0);
+  drag.StartFrom(page, model);
+  (void)MoveBy(drag, kBandGrab, {150, 62}, -2000, 0, 0);  // straight to the left edge
+  const TickPlan plan = drag.ApplyTargets(page);
+  ASSERT_EQ(plan.count, 1u);
+  EXPECT_EQ(plan.calls[0].control.name, "MusFreEdit1");
+  EXPECT_EQ(plan.calls[0].value, 0);
+  EXPECT_TRUE(plan.calls[0].send);
+}
+
+TEST(DragTick, APressAfterAnEarlierDragStartsFromTheStoredValues) {
+  ParameterModel model;
+  model.SetValue(0x0305, 20);  // echo low-pass at LowPassScale step 20
+  const PageRecords page = LoadPageRecords(model, 3);
+  MarkerDrag drag;
+  (void)drag.Press(16, kFilterGrab, true, 3);
+  drag.StartFrom(page, model);
+  EXPECT_EQ(drag.AppliedFrequencyStep(), 188);
+  drag.Release();
+  EXPECT_EQ(drag.ApplyTargets(page).count, 0u);
+}
+
 TEST(DragTick, OneChangedStepIsSentAlone) {
   const PageRecords page = Page(0);
   MarkerDrag drag;
