@@ -21,6 +21,7 @@
 #include "ui/GraphPainter.h"
 #include "ui/GraphWidgets.h"
 #include "ui/PageLayout.h"
+#include "ui/SystemPageBuilder.h"
 #include "ui/Theme.h"
 
 namespace fenwave {
@@ -216,6 +217,8 @@ void TForm1::BuildPageArea() {
     if (page < kEqPageCount) {
       m_BandStrips[static_cast<std::size_t>(page)] = m_Builder.BuildBandStrip(sheet, page);
       m_Builder.BuildSheet(sheet, page);
+    } else {
+      BuildSystemPage(m_Builder, m_Controls, sheet);
     }
   }
 
