@@ -102,6 +102,10 @@ void ControlBinding::BuildBindingTable() {
   m_CurrentEdit = m_Window.Control<EqEdit>(QStringLiteral("MusFreEdit1"));
   m_PreviousEdit = nullptr;
   ConnectHandlers();
+  // The microphone group buttons show the group in force from the start, not only after the
+  // first click.
+  if (m_MicABtn && m_MicBBtn)
+    (void)ApplyControlKind(m_Model.MicGroupB() != 0 ? m_MicBBtn : m_MicABtn, 19);
 }
 
 // ---------------------------------------------------------------------------------------------

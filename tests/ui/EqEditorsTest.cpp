@@ -251,7 +251,13 @@ TEST_F(EqEditorsTest, WithMicrophoneGroupBBandChangesAndTheResetGoToModule2) {
                   : kB[static_cast<std::size_t>((e - 4) % 5)];
   });
   window->FormTabBtn1Click(window->PageButtons()[1]);
-  Find<BitmapButton>("MicBBtn")->click();
+  auto* groupA = Find<BitmapButton>("MicABtn");
+  auto* groupB = Find<BitmapButton>("MicBBtn");
+  // Group A is shown pressed from the start.
+  EXPECT_EQ(groupA->picture(Picture::Up).cacheKey(), groupA->picture(Picture::Down).cacheKey());
+  EXPECT_EQ(groupB->picture(Picture::Up).cacheKey(),
+            groupB->picture(Picture::Disabled).cacheKey());
+  groupB->click();
   EXPECT_EQ(link.model.MicGroupB(), 1);
   EXPECT_EQ(window->CurveColour(), QColor(255, 102, 0));
   EXPECT_EQ(Text("MicFreEdit1"), QStringLiteral("135.0"));  // group B's step 100
@@ -266,16 +272,16 @@ TEST_F(EqEditorsTest, WithMicrophoneGroupBBandChangesAndTheResetGoToModule2) {
   link.Ack();
   Find<BitmapButton>("RzBmpButton6")->click();  // the microphone page's EQ reset
   link.Advance(1000);
-  int groupB = 0;
+  int groupBFrames = 0;
   for (const std::string& frame : Written()) {
     EXPECT_NE(frame.rfind("FC B1 10 A7 01 02", 0), 0u) << frame;
-    if (frame.rfind("FC B1 10 A7 02 02", 0) == 0) ++groupB;
+    if (frame.rfind("FC B1 10 A7 02 02", 0) == 0) ++groupBFrames;
   }
-  EXPECT_EQ(groupB, 15);
+  EXPECT_EQ(groupBFrames, 15);
   EXPECT_EQ(link.model.DeviceValue(2, 5), 5);
   EXPECT_EQ(link.model.DeviceValue(1, 5), 200);  // group A as it was
 
-  Find<BitmapButton>("MicABtn")->click();
+  groupA->click();
   EXPECT_EQ(window->CurveColour(), QColor(0, 204, 255));
   EXPECT_EQ(Text("MicFreEdit1"), QStringLiteral("926.0"));  // group A's step 200
 }
