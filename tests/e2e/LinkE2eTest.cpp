@@ -21,6 +21,7 @@
 #include "model/ParameterModel.h"
 #include "platform/PortList.h"
 #include "support/FakeDialogs.h"
+#include "support/RunEvents.h"
 #include "support/SimProcess.h"
 #include "ui/StatusLinkView.h"
 #include "ui/Unit2.h"
@@ -48,20 +49,7 @@ class RecordingMainView final : public MainLinkView {
   std::vector<std::string> writeErrors;
 };
 
-// Runs the event loop, as the application does, until `done` holds or the time is up.
-bool RunEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds within) {
-  if (done()) return true;
-  QEventLoop loop;
-  QTimer check;
-  check.setInterval(5);
-  QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-    if (done()) loop.quit();
-  });
-  QTimer::singleShot(within, &loop, &QEventLoop::quit);
-  check.start();
-  loop.exec();
-  return done();
-}
+using fakes::RunEventsUntil;
 
 std::string Joined(const std::vector<std::string>& texts) {
   std::string joined;

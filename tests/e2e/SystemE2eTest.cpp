@@ -23,6 +23,7 @@
 #include "link/DeviceLink.h"
 #include "model/ParameterModel.h"
 #include "support/FakeDialogs.h"
+#include "support/RunEvents.h"
 #include "support/SimProcess.h"
 #include "ui/BitmapButton.h"
 #include "ui/MainFrm.h"
@@ -33,20 +34,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Runs the event loop, as the application does, until `done` holds or the time is up.
-bool RunEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds within) {
-  if (done()) return true;
-  QEventLoop loop;
-  QTimer check;
-  check.setInterval(5);
-  QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-    if (done()) loop.quit();
-  });
-  QTimer::singleShot(within, &loop, &QEventLoop::quit);
-  check.start();
-  loop.exec();
-  return done();
-}
+using fakes::RunEventsUntil;
 
 class SystemE2e : public ::testing::Test {
  protected:

@@ -25,6 +25,7 @@
 #include "model/ParameterModel.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeLinkView.h"
+#include "support/RunEvents.h"
 #include "ui/StatusLinkView.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -228,13 +229,7 @@ class PseudoTerminalPair {
   std::string m_SlavePath;
 };
 
-bool RunEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds within) {
-  const auto deadline = Clock::now() + within;
-  while (!done() && Clock::now() < deadline) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return done();
-}
+using fakes::RunEventsUntil;
 
 TEST_F(AttachedLink, BytesGoOutAtOnceAndArrivingBytesReachTheLink) {
   PseudoTerminalPair terminal;
