@@ -104,15 +104,23 @@ int SubwooferCode(int base, int v, bool& fourthOrder) {
   return base + t.kind;
 }
 
+// What every filter record starts with: its frequency pane, no gain, the user Q where the filter
+// has one, and no second section.
+PageRecord FilterRecordStart(const ParameterModel& model, int module, const FilterSlots& s,
+                             bool& fourthOrder) {
+  PageRecord r;
+  r.frequency = PaneOf(module, s.frequency);
+  r.band.gain = 0;
+  r.band.q = s.userQ >= 0 ? StepQ(model.Value(MakeAddress(module, s.userQ))) : 0;
+  fourthOrder = false;
+  return r;
+}
+
 PageRecord HighPassRecord(const ParameterModel& model, int module, const PageLayout& layout,
                           bool& fourthOrder) {
   auto at = [&](int slot) { return model.Value(MakeAddress(module, slot)); };
   const FilterSlots& s = layout.highPassSlots;
-  PageRecord r;
-  r.frequency = PaneOf(module, s.frequency);
-  r.band.gain = 0;
-  r.band.q = s.userQ >= 0 ? StepQ(at(s.userQ)) : 0;
-  fourthOrder = false;
+  PageRecord r = FilterRecordStart(model, module, s, fourthOrder);
   const int step = at(s.frequency);
   if (step == kHighPassOff) {
     r.band.type = kHighPassOffCode;
@@ -139,11 +147,7 @@ PageRecord LowPassRecord(const ParameterModel& model, int module, const PageLayo
                          bool& fourthOrder) {
   auto at = [&](int slot) { return model.Value(MakeAddress(module, slot)); };
   const FilterSlots& s = layout.lowPassSlots;
-  PageRecord r;
-  r.frequency = PaneOf(module, s.frequency);
-  r.band.gain = 0;
-  r.band.q = s.userQ >= 0 ? StepQ(at(s.userQ)) : 0;
-  fourthOrder = false;
+  PageRecord r = FilterRecordStart(model, module, s, fourthOrder);
   const int step = at(s.frequency);
   if (layout.lowPass == LowPassRule::kEcho) {
     if (step == kLowPassOff) {
