@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <algorithm>
@@ -148,6 +150,11 @@ SystemPage::SystemPage(TForm1& window, DeviceLink& link, ParameterModel& model, 
           [this] { RzBmpButton121Click(ModeButton::Save); });
   connect(Required<BitmapButton>(window, "RzBmpButton118"), &BitmapButton::clicked, this,
           &SystemPage::RzBmpButton118Click);
+
+  // The device keeps a mode name as single bytes of printable ASCII; any other character would
+  // reach it as a meaningless byte and come back as another one.
+  m_PresetModeEdit->setValidator(new QRegularExpressionValidator(
+      QRegularExpression(QStringLiteral("[\\x20-\\x7E]{0,20}")), m_PresetModeEdit));
 
   m_ValueListEditor1->installEventFilter(this);
   m_SysPassEdit->installEventFilter(this);

@@ -18,6 +18,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValidator>
 
 #include "link/DeviceLink.h"
 #include "model/ParameterModel.h"
@@ -652,6 +653,20 @@ TEST_F(SystemPageTest, TheSelectedModesNameGoesToPresetModeEditAndTheButtonsUseT
   Click("RzBmpButton138");
   EXPECT_EQ(m_Dialogs.Texts(), std::vector<std::string>{"保存当前模式为 9-AB?"});
   EXPECT_TRUE(Wrote({0xFC, 0xB1, 0x08, 0xA7, 0x09, 0x01, 0x08, 0x00, 0x21, 0x22, 0x49}));
+}
+
+TEST_F(SystemPageTest, AModeNameTakesOnlyWhatTheDeviceCanStore) {
+  auto* name = Find<QLineEdit>("PresetModeEdit");
+  QTest::keyClicks(name, QStringLiteral("Live 2"));
+  EXPECT_EQ(name->text(), QStringLiteral("Live 2"));
+  // A Chinese character cannot be sent as one byte: the box does not take it.
+  QString chinese = QStringLiteral("K歌");
+  int position = chinese.size();
+  ASSERT_NE(name->validator(), nullptr);
+  EXPECT_EQ(name->validator()->validate(chinese, position), QValidator::Invalid);
+  name->clear();
+  QTest::keyClicks(name, QStringLiteral("abcdefghijklmnopqrstuvwxyz"));
+  EXPECT_EQ(name->text(), QStringLiteral("abcdefghijklmnopqrst"));
 }
 
 // ---------------------------------------------------------------------------------------------
