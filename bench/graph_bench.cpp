@@ -3,7 +3,6 @@
 // full redraw of the busiest page, the microphone's 15 bands and high-pass.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QWidget>
 #include <cmath>
 
@@ -135,14 +134,3 @@ void BM_PaintCurve(benchmark::State& state) {
 BENCHMARK(BM_PaintCurve)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-// The widgets need an application object; the benchmarks need no screen.
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -121,14 +121,3 @@ BENCHMARK(BM_ApplicationToShownWindow)->Unit(benchmark::kMillisecond)->Iteration
 
 }  // namespace
 }  // namespace fenwave
-
-// The widgets need an application object; the benchmarks need no screen.
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
